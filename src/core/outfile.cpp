@@ -2,7 +2,9 @@
 
 #include <cerrno>
 #include <cstring>
+#include <fcntl.h>
 #include <iconv.h>
+#include <unistd.h>
 
 namespace korvel::core {
 
@@ -47,6 +49,7 @@ std::string describeError(int error) {
     case EROFS: return "読み取り専用の場所です";
     case ENOSPC: return "ディスクの空きが足りません";
     case EDQUOT: return "ディスクの割り当てを超えました";
+    case EFBIG: return "ファイルが大きすぎます";
     case EISDIR: return "同じ名前のフォルダがあります";
     case ENAMETOOLONG: return "ファイル名が長すぎます";
     case EIO: return "入出力エラーが起きました";
@@ -56,37 +59,49 @@ std::string describeError(int error) {
 
 bool OutputFile::open(const std::string& path, std::string& reason) {
   close();
-  errno = 0;
-  std::FILE* f = path.empty() ? nullptr : std::fopen(path.c_str(), "wb");
-  if (f == nullptr) {
-    reason = path.empty() ? "ファイル名がありません" : describeError(errno);
+  if (path.empty()) {
+    reason = "ファイル名がありません";
     return false;
   }
-  file_ = f;
+  const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
+  if (fd < 0) {
+    reason = describeError(errno);
+    return false;
+  }
+  fd_ = fd;
+  size_ = 0;
   path_ = path;
   return true;
 }
 
 bool OutputFile::writeLine(const std::string& line, std::string& reason) {
-  if (file_ == nullptr) {
+  if (fd_ < 0) {
     reason = "ファイルが開いていません";
     return false;
   }
   const std::string bytes = toCp932(line) + "\r\n";
-  errno = 0;
-  if (std::fwrite(bytes.data(), 1, bytes.size(), file_) != bytes.size() || std::fflush(file_) != 0) {
-    reason = describeError(errno ? errno : EIO);
-    return false;
+  std::size_t done = 0;
+  while (done < bytes.size()) {
+    const ssize_t n = ::write(fd_, bytes.data() + done, bytes.size() - done);
+    if (n < 0 && errno == EINTR) continue;
+    if (n <= 0) {
+      reason = describeError(n < 0 ? errno : ENOSPC);
+      if (done > 0 && ::ftruncate(fd_, size_) != 0) {
+        // The partial line stays; the message already says the file failed.
+      }
+      return false;
+    }
+    done += static_cast<std::size_t>(n);
   }
+  size_ += static_cast<std::int64_t>(bytes.size());
   return true;
 }
 
 bool OutputFile::close(std::string& reason) {
-  if (file_ == nullptr) return true;
-  errno = 0;
-  const bool ok = std::fclose(file_) == 0;
-  if (!ok) reason = describeError(errno ? errno : EIO);
-  file_ = nullptr;
+  if (fd_ < 0) return true;
+  const bool ok = ::close(fd_) == 0;
+  if (!ok) reason = describeError(errno);
+  fd_ = -1;
   return ok;
 }
 

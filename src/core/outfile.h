@@ -1,9 +1,10 @@
 // The output file: lines in Shift-JIS (code page 932), each ended by CR LF,
-// each pushed to the disk as it is written so that a failure shows at once
-// and the lines before it stay.
+// each handed to the system as it is written so that a failure shows at
+// once. A line that cannot be written whole is taken back, so the file
+// keeps exactly the complete lines before it.
 #pragma once
 
-#include <cstdio>
+#include <cstdint>
 #include <string>
 
 namespace korvel::core {
@@ -28,11 +29,12 @@ class OutputFile {
     std::string ignored;
     close(ignored);
   }
-  bool isOpen() const { return file_ != nullptr; }
+  bool isOpen() const { return fd_ >= 0; }
   const std::string& path() const { return path_; }
 
  private:
-  std::FILE* file_ = nullptr;
+  int fd_ = -1;
+  std::int64_t size_ = 0;
   std::string path_;
 };
 

@@ -1,0 +1,112 @@
+#include "ui/qt_platform.h"
+
+#include <QApplication>
+#include <QDateTime>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QMessageBox>
+#include <QRegularExpression>
+#include <QScreen>
+
+namespace korvel::ui {
+
+namespace {
+
+constexpr int kTwipsPerPixel = 15;
+
+QString qs(const std::string& s) { return QString::fromStdString(s); }
+
+// The extension a filter pattern names ("*.csv" -> "csv").
+QString suffixOf(const QString& pattern) {
+  static const QRegularExpression suffix(QStringLiteral("\\*\\.([A-Za-z0-9]+)"));
+  const QRegularExpressionMatch m = suffix.match(pattern);
+  return m.hasMatch() ? m.captured(1) : QString();
+}
+
+}  // namespace
+
+QtPlatform::~QtPlatform() {
+  while (busy_ > 0) setBusy(false);
+}
+
+QWidget* QtPlatform::dialogParent() {
+  if (QWidget* w = QApplication::activeWindow()) return w;
+  return nullptr;
+}
+
+core::LocalTime QtPlatform::now() {
+  const QDateTime t = QDateTime::currentDateTime();
+  const QDate d = t.date();
+  const QTime h = t.time();
+  return core::LocalTime{d.year(), d.month(), d.day(), h.hour(), h.minute(), h.second()};
+}
+
+void QtPlatform::beep() { QApplication::beep(); }
+
+void QtPlatform::setBusy(bool busy) {
+  if (busy) {
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    ++busy_;
+  } else if (busy_ > 0) {
+    QApplication::restoreOverrideCursor();
+    --busy_;
+  }
+}
+
+bool QtPlatform::askYesNo(const std::string& text, const std::string& title) {
+  QMessageBox box(QMessageBox::Question, qs(title), qs(text), QMessageBox::Yes | QMessageBox::No, dialogParent());
+  box.setDefaultButton(QMessageBox::Yes);
+  return box.exec() == QMessageBox::Yes;
+}
+
+std::optional<std::string> QtPlatform::chooseSaveFile(const core::SaveFileRequest& request) {
+  QStringList filters;
+  QStringList suffixes;
+  for (const auto& [label, pattern] : request.filters) {
+    QString filter = qs(label);
+    if (!filter.contains(QLatin1Char('('))) filter += QStringLiteral(" (") + qs(pattern) + QLatin1Char(')');
+    filters << filter;
+    suffixes << suffixOf(qs(pattern));
+  }
+  QFileDialog dialog(dialogParent(), qs(request.title));
+  dialog.setAcceptMode(QFileDialog::AcceptSave);
+  dialog.setFileMode(QFileDialog::AnyFile);
+  dialog.setNameFilters(filters);
+  const QFileInfo initial(qs(request.initialName));
+  if (initial.isAbsolute()) dialog.setDirectory(initial.absolutePath());
+  dialog.selectFile(initial.fileName());
+  // A name typed without an extension gets the one of the chosen file type,
+  // so that the type of the written file is always known.
+  if (!suffixes.isEmpty()) dialog.setDefaultSuffix(suffixes.front());
+  QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog, [&](const QString& filter) {
+    const qsizetype i = filters.indexOf(filter);
+    if (i >= 0) dialog.setDefaultSuffix(suffixes[i]);
+  });
+  if (dialog.exec() != QDialog::Accepted) return std::nullopt;
+  const QStringList chosen = dialog.selectedFiles();
+  if (chosen.isEmpty()) return std::nullopt;
+  return chosen.front().toStdString();
+}
+
+bool QtPlatform::printText(const std::string&, const std::string&, std::string& reason) {
+  reason = "このバージョンではまだ印刷できません。";
+  return false;
+}
+
+void QtPlatform::showError(const std::string& text, const std::string& title) {
+  QMessageBox::warning(dialogParent(), qs(title), qs(text));
+}
+
+std::pair<int, int> QtPlatform::screenSize() {
+  const QScreen* screen = QGuiApplication::primaryScreen();
+  if (!screen) return {0, 0};
+  const QSize size = screen->geometry().size();
+  return {size.width() * kTwipsPerPixel, size.height() * kTwipsPerPixel};
+}
+
+void QtPlatform::repaintField(const core::TextField& field) {
+  if (fieldRepainter) fieldRepainter(field);
+}
+
+}  // namespace korvel::ui
