@@ -170,6 +170,8 @@ void App::Text17_Change() {
   }
   st.stepsize = toState(Text17.value());
   st.stepval = Option9.selected() ? static_cast<std::int16_t>(-st.stepsize) : st.stepsize;
+  // Writing into the time pad brings it back, hidden, when it was closed.
+  form7.load();
   form7.Text1.setText(Text17.text());
 }
 
