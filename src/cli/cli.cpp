@@ -212,6 +212,15 @@ int calc(const Options& o, std::FILE* out) {
   platform.clock = o.instant;
   App app(platform);
   start(app, o);
+  std::string stop;
+  if (o.age) {
+    app.agecalc();
+    if (app.searchStop) {
+      const LocalTime& t = *app.searchStop;
+      stop = std::to_string(t.year) + "-" + twoDigits(t.month) + "-" + twoDigits(t.day) + " " + twoDigits(t.hour) +
+             ":" + twoDigits(t.minute) + ":" + twoDigits(t.second);
+    }
+  }
   std::vector<std::pair<std::string, std::string>> rows = {
       {"delta_t", app.Text12.text()},          {"julian_day", app.Text4.text()},
       {"sun_longitude", app.Text5.text()},     {"sun_distance", app.Text15.text()},
@@ -220,24 +229,7 @@ int calc(const Options& o, std::FILE* out) {
       {"illuminated_fraction", app.Text11.text()}, {"reference", app.Text13.text()},
       {"age", app.Text14.text()},
   };
-  if (o.age) {
-    app.agecalc();
-    rows = {
-        {"delta_t", app.Text12.text()},          {"julian_day", app.Text4.text()},
-        {"sun_longitude", app.Text5.text()},     {"sun_distance", app.Text15.text()},
-        {"moon_longitude", app.Text6.text()},    {"moon_latitude", app.Text20.text()},
-        {"moon_distance", app.Text16.text()},    {"phase_angle", app.Text10.text()},
-        {"illuminated_fraction", app.Text11.text()}, {"reference", app.Text13.text()},
-        {"age", app.Text14.text()},
-    };
-    std::string stop;
-    if (app.searchStop) {
-      const LocalTime& t = *app.searchStop;
-      stop = std::to_string(t.year) + "-" + twoDigits(t.month) + "-" + twoDigits(t.day) + " " + twoDigits(t.hour) +
-             ":" + twoDigits(t.minute) + ":" + twoDigits(t.second);
-    }
-    rows.emplace_back("new_moon", stop);
-  }
+  if (o.age) rows.emplace_back("new_moon", stop);
   std::string text;
   if (o.json) {
     text = "{";

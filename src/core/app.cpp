@@ -18,6 +18,32 @@ void ListText::append(const std::string& part) {
   if (onAppend) onAppend(part);
 }
 
+namespace {
+
+// A window's saved place and size in the state.
+struct Place {
+  std::int32_t& top;
+  std::int32_t& left;
+  std::int32_t& height;
+  std::int32_t& width;
+};
+
+Place place(std::int32_t& top, std::int32_t& left, std::int32_t& height, std::int32_t& width) {
+  return {top, left, height, width};
+}
+
+void restorePlace(Form& form, const Place& p) { form.setGeometry({p.left, p.top, p.width, p.height}); }
+
+void savePlace(const Form& form, const Place& p) {
+  const Geometry& g = form.geometry();
+  p.top = g.top;
+  p.left = g.left;
+  p.height = g.height;
+  p.width = g.width;
+}
+
+}  // namespace
+
 App::App(Platform& platform) : platform_(platform) { wire(); }
 
 App::~App() = default;
@@ -66,29 +92,19 @@ void App::wire() {
 
   // Data window.
   form3.onLoad = [this] {
-    form3.setTop(st.datatop);
-    form3.setLeft(st.dataleft);
-    form3.setHeight(st.dataheight);
-    form3.setWidth(st.datawidth);
+    restorePlace(form3, place(st.datatop, st.dataleft, st.dataheight, st.datawidth));
     form3.setCaption("Korvel - Data -");
     form3.captions = {"", "データ消去", "データ印刷", "", "データ入力", "データ停止", "連続推算", "ＳＴＯＰ", "", "閉じる"};
     listclear();
   };
   form3.onUnload = [this] {
     Check4.setValue(0);
-    const Geometry& g = form3.geometry();
-    st.datatop = g.top;
-    st.dataleft = g.left;
-    st.dataheight = g.height;
-    st.datawidth = g.width;
+    savePlace(form3, place(st.datatop, st.dataleft, st.dataheight, st.datawidth));
   };
 
   // Graph window.
   form4.onLoad = [this] {
-    form4.setTop(st.graphtop);
-    form4.setLeft(st.graphleft);
-    form4.setHeight(st.graphheight);
-    form4.setWidth(st.graphwidth);
+    restorePlace(form4, place(st.graphtop, st.graphleft, st.graphheight, st.graphwidth));
     form4.setCaption("Korvel - Graph -");
     form4.captions = {"", "グラフ消去", "", "消去・描画", "グラフ描画", "グラフ停止", "連続推算", "ＳＴＯＰ", "", "閉じる"};
     if (form4.picture) render::drawGraphBackground(*form4.picture);
@@ -97,45 +113,27 @@ void App::wire() {
     Check2.setValue(0);
     st.gpoint = 0;
     st.ggrid = 0;
-    const Geometry& g = form4.geometry();
-    st.graphtop = g.top;
-    st.graphleft = g.left;
-    st.graphheight = g.height;
-    st.graphwidth = g.width;
+    savePlace(form4, place(st.graphtop, st.graphleft, st.graphheight, st.graphwidth));
   };
 
   // Moon-face window.
   form5.onLoad = [this] {
     form5.setCaption("MoonFace");
-    form5.setTop(st.facetop);
-    form5.setLeft(st.faceleft);
-    form5.setHeight(st.faceheight);
-    form5.setWidth(st.facewidth);
+    restorePlace(form5, place(st.facetop, st.faceleft, st.faceheight, st.facewidth));
   };
   form5.onUnload = [this] {
-    const Geometry& g = form5.geometry();
-    st.facetop = g.top;
-    st.faceleft = g.left;
-    st.faceheight = g.height;
-    st.facewidth = g.width;
+    savePlace(form5, place(st.facetop, st.faceleft, st.faceheight, st.facewidth));
   };
   form5.onDestroyed = [this] { st.faceopen = 0; };
 
   // Orbit window.
   form6.onLoad = [this] {
     form6.setCaption("Moon Phase");
-    form6.setLeft(st.orbitleft);
-    form6.setTop(st.orbittop);
-    form6.setHeight(st.orbitheight);
-    form6.setWidth(st.orbitwidth);
+    restorePlace(form6, place(st.orbittop, st.orbitleft, st.orbitheight, st.orbitwidth));
     orbitdraw();
   };
   form6.onUnload = [this] {
-    const Geometry& g = form6.geometry();
-    st.orbittop = g.top;
-    st.orbitleft = g.left;
-    st.orbitheight = g.height;
-    st.orbitwidth = g.width;
+    savePlace(form6, place(st.orbittop, st.orbitleft, st.orbitheight, st.orbitwidth));
   };
   form6.onDestroyed = [this] { st.orbitopen = 0; };
   form6.Check1.onClick = [this] { orbitdraw(); };
@@ -143,21 +141,14 @@ void App::wire() {
   // Time pad.
   form7.onLoad = [this] {
     form7.setCaption("TimePad");
-    form7.setLeft(st.padleft);
-    form7.setTop(st.padtop);
-    form7.setHeight(st.padheight);
-    form7.setWidth(st.padwidth);
+    restorePlace(form7, place(st.padtop, st.padleft, st.padheight, st.padwidth));
     const char* units[7] = {"", "年", "月", "日", "時", "分", "秒"};
     for (int i = 1; i <= 6; ++i) form7.labels[i].setCaption(units[i]);
     unitmark();
     form7.Text1.setText(Text17.text());
   };
   form7.onUnload = [this] {
-    const Geometry& g = form7.geometry();
-    st.padtop = g.top;
-    st.padleft = g.left;
-    st.padheight = g.height;
-    st.padwidth = g.width;
+    savePlace(form7, place(st.padtop, st.padleft, st.padheight, st.padwidth));
   };
 
   // Ten-key pad.

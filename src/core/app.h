@@ -279,6 +279,8 @@ class App {
   void showAge();
   void fillFromClock();
   bool searchNewMoon(bool live);
+  bool searchCanStart();
+  void putInstantBack(const LocalTime& t);
   void moveAndEvaluate(TextField& field, double amount, bool live);
   void Check1_Click();
   void Check2_Click();

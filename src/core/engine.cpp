@@ -200,41 +200,44 @@ bool App::searchNewMoon(bool live) {
   return true;
 }
 
-void App::agecalc() {
+// Both searches start alike: the busy pointer, and nothing to do when the
+// fraction already reads zero (or is empty).
+bool App::searchCanStart() {
   platform_.setBusy(true);
-  if (Text11.value() == 0) {
-    platform_.setBusy(false);
-    platform_.beep();
-    return;
-  }
-  const std::int16_t saved[6] = {st.year, st.month, st.day, st.hour, st.minute, st.second};
+  if (Text11.value() != 0) return true;
+  platform_.setBusy(false);
+  platform_.beep();
+  return false;
+}
+
+void App::putInstantBack(const LocalTime& t) {
+  const int values[6] = {t.year, t.month, t.day, t.hour, t.minute, t.second};
+  TextField* fields[6] = {&Text1, &Text2, &Text3, &Text7, &Text8, &Text9};
+  for (int i = 0; i < 6; ++i) fields[i]->setText(astro::plainText(values[i]));
+  calcn();
+}
+
+void App::agecalc() {
+  if (!searchCanStart()) return;
+  const LocalTime entered{st.year, st.month, st.day, st.hour, st.minute, st.second};
   const bool found = searchNewMoon(false);
   if (found) Text13.setText(Text4.text());
-  TextField* fields[6] = {&Text1, &Text2, &Text3, &Text7, &Text8, &Text9};
-  for (int i = 0; i < 6; ++i) fields[i]->setText(astro::plainText(saved[i]));
-  calcn();
+  putInstantBack(entered);
   if (found) showAge();
   platform_.setBusy(false);
   platform_.beep();
 }
 
 void App::Command35_Click() {
-  platform_.setBusy(true);
-  if (Text11.value() == 0) {
-    platform_.setBusy(false);
-    platform_.beep();
-    return;
-  }
-  const std::int16_t saved[6] = {st.year, st.month, st.day, st.hour, st.minute, st.second};
+  if (!searchCanStart()) return;
+  const LocalTime entered{st.year, st.month, st.day, st.hour, st.minute, st.second};
   if (searchNewMoon(true)) {
     recalc();
   } else {
     // No new moon within the years the Julian day admits: the entered
     // instant comes back and nothing else changes.
-    TextField* fields[6] = {&Text1, &Text2, &Text3, &Text7, &Text8, &Text9};
-    for (int i = 0; i < 6; ++i) fields[i]->setText(astro::plainText(saved[i]));
-    calcn();
-    for (TextField* f : fields) platform_.repaintField(*f);
+    putInstantBack(entered);
+    for (TextField* f : {&Text1, &Text2, &Text3, &Text7, &Text8, &Text9}) platform_.repaintField(*f);
   }
   platform_.setBusy(false);
   platform_.beep();
