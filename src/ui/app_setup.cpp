@@ -1,5 +1,7 @@
 #include "ui/app_setup.h"
 
+#include <cstddef>
+
 #include <QApplication>
 #include <QFontDatabase>
 #include <QLibraryInfo>
@@ -21,18 +23,26 @@ const char* const kJapaneseFamilies[] = {
     "TakaoPGothic",     "VL PGothic",   "IPAGothic",          "TakaoGothic", "VL Gothic",
 };
 
+// Japanese Gothic families with fixed-width (half-em) digits.
+const char* const kJapaneseFixedFamilies[] = {
+    "IPAGothic", "Noto Sans Mono CJK JP", "TakaoGothic", "VL Gothic", "IPAexGothic",
+};
+
 // The window layout (control sizes in twips) is made for a 9-point font.
 constexpr int kWindowFontPoints = 9;
 
-QStringList installedJapaneseFamilies() {
+template <std::size_t N>
+QStringList installedOf(const char* const (&wanted)[N]) {
   const QStringList installed = QFontDatabase::families();
   QStringList found;
-  for (const char* name : kJapaneseFamilies) {
+  for (const char* name : wanted) {
     const QString family = QString::fromUtf8(name);
     if (installed.contains(family, Qt::CaseInsensitive)) found << family;
   }
   return found;
 }
+
+QStringList installedJapaneseFamilies() { return installedOf(kJapaneseFamilies); }
 
 }  // namespace
 
@@ -44,6 +54,16 @@ QFont windowFont() {
   if (!system.isEmpty() && !families.contains(system)) families << system;
   if (!families.isEmpty()) font.setFamilies(families);
   font.setPointSize(kWindowFontPoints);
+  return font;
+}
+
+QFont fieldFont() {
+  QFont font = windowFont();
+  QStringList families = installedOf(kJapaneseFixedFamilies);
+  if (families.isEmpty()) return font;
+  for (const QString& family : font.families())
+    if (!families.contains(family)) families << family;
+  font.setFamilies(families);
   return font;
 }
 
@@ -81,19 +101,19 @@ QIcon programIcon() {
     QPainter p(&pixmap);
     p.setRenderHint(QPainter::Antialiasing);
     p.scale(size / 64.0, size / 64.0);
-    // The same picture as data/korvel.svg: a night-blue tile with a waxing
-    // crescent, the dark part of the disc faintly visible.
+    // The same picture as data/korvel.svg: a night-blue tile, the dark
+    // disc, and a waxing crescent bounded by the disc and the terminator.
     p.setPen(Qt::NoPen);
     p.setBrush(QColor(0x1b, 0x26, 0x4f));
     p.drawRoundedRect(QRectF(2, 2, 60, 60), 12, 12);
     p.setBrush(QColor(0x2e, 0x3b, 0x6e));
     p.drawEllipse(QPointF(32, 32), 22, 22);
-    QPainterPath disc;
-    disc.addEllipse(QPointF(32, 32), 22, 22);
-    QPainterPath shadow;
-    shadow.addEllipse(QPointF(22, 32), 19, 22);
+    QPainterPath crescent(QPointF(32, 10));
+    crescent.arcTo(QRectF(10, 10, 44, 44), 90, -180);
+    crescent.arcTo(QRectF(20, 10, 24, 44), -90, 180);
+    crescent.closeSubpath();
     p.setBrush(QColor(255, 255, 0));
-    p.drawPath(disc.subtracted(shadow));
+    p.drawPath(crescent);
     p.end();
     fallback.addPixmap(pixmap);
   }

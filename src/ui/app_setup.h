@@ -21,6 +21,10 @@ void setupApplication(QApplication& app);
 // the windows are laid out for.
 QFont windowFont();
 
+// The font of the text fields: a Japanese Gothic whose digits all have the
+// same width, so that the long results fit their fields and line up.
+QFont fieldFont();
+
 // The font of the "▲" and "▼" buttons.
 QFont arrowFont();
 
