@@ -12,7 +12,7 @@ build: setup
 	@cmake --build $(BUILD) -j $(JOBS)
 
 run: build
-	@$(BUILD)/korvel-cli calc $$(date '+%Y-%m-%d %H:%M:%S')
+	@$(BUILD)/korvel
 
 test: build
 	@cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
