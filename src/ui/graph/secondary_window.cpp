@@ -1,0 +1,65 @@
+#include "ui/graph/secondary_window.h"
+
+#include <QCloseEvent>
+#include <QStyle>
+
+#include "core/app.h"
+
+namespace korvel::ui {
+
+SecondaryWindow::SecondaryWindow(core::App& app, core::Form& form, Qt::WindowFlags flags)
+    : QWidget(nullptr, flags), app_(app), form_(form) {
+  setObjectName(QString::fromStdString(form.name()));
+  // Until the window manager has framed the window, a caption bar is assumed.
+  frameExtra_ = QSize(0, style()->pixelMetric(QStyle::PM_TitleBarHeight));
+}
+
+void SecondaryWindow::showModelGeometry() {
+  // A copy: the moves below report back into the form.
+  const core::Geometry g = form_.geometry();
+  applying_ = true;
+  move(px(g.left), px(g.top));
+  applyClientSize(QSize(px(g.width), px(g.height)) - frameExtra_);
+  applying_ = false;
+  reportGeometry();
+}
+
+void SecondaryWindow::applyClientSize(QSize client) { resize(client.expandedTo(minimumSize())); }
+
+void SecondaryWindow::showModelCaption() { setWindowTitle(QString::fromStdString(form_.caption())); }
+
+void SecondaryWindow::reportGeometry() {
+  if (detached_ || applying_) return;
+  if (isVisible()) {
+    const QSize framed = frameGeometry().size() - size();
+    if (framed.width() >= 0 && framed.height() > 0) frameExtra_ = framed;
+  }
+  const QRect frame = frameGeometry();
+  const QSize outer = size() + frameExtra_;
+  form_.geometryFromView({frame.x() * kTwipsPerPixel, frame.y() * kTwipsPerPixel, outer.width() * kTwipsPerPixel,
+                          outer.height() * kTwipsPerPixel});
+}
+
+void SecondaryWindow::moveEvent(QMoveEvent* event) {
+  QWidget::moveEvent(event);
+  reportGeometry();
+}
+
+void SecondaryWindow::resizeEvent(QResizeEvent* event) {
+  QWidget::resizeEvent(event);
+  reportGeometry();
+}
+
+void SecondaryWindow::showEvent(QShowEvent* event) {
+  QWidget::showEvent(event);
+  reportGeometry();
+}
+
+void SecondaryWindow::closeEvent(QCloseEvent* event) {
+  event->accept();
+  // The form's closing steps run and the form is destroyed, which hides
+  // this window and deletes it once this event is over.
+  if (!detached_) form_.unload();
+}
+
+}  // namespace korvel::ui
