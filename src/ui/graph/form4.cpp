@@ -68,7 +68,7 @@ Form4::Form4(core::App& app)
                       Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                           Qt::WindowCloseButtonHint),
       surface_(QSizeF(kScaleWidth, kScaleHeight), pictureInner(), devicePixelRatioF(), Qt::white) {
-  setFixedSize(pxRect(0, 0, 8736, 5100).size());
+  setFixedSize(layoutClient());
 
   for (int n = 1; n <= 9; ++n) {
     auto* b = new QPushButton(this);
@@ -116,7 +116,14 @@ void Form4::showCheck(int n) {
   box->setChecked(on);
 }
 
-void Form4::applyClientSize(QSize client) { setFixedSize(client.expandedTo(smallestClient())); }
+void Form4::applyClientSize(QSize client) {
+  // The size asked for is taken as the window's one size unless it is far
+  // below it: the frames of window managers differ, and the legend must
+  // not be cut off for a few pixels of caption bar.
+  const QSize normal = layoutClient();
+  const bool small = client.width() < normal.width() / 2 || client.height() < normal.height() / 2;
+  setFixedSize(small ? smallestClient() : normal);
+}
 
 void Form4::toCorner() {
   core::App& a = app();

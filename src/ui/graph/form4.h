@@ -33,7 +33,10 @@ class Form4 : public SecondaryWindow {
   // inside the area's border.
   static constexpr double kScaleWidth = 8585;
   static constexpr double kScaleHeight = 4404;
-  // Client size at the window's smallest: its caption bar alone.
+  // The client area holds the buttons, the plot and the legend; the frame
+  // is fixed, so besides that size there is only the smallest one, where
+  // the caption bar alone is left.
+  static QSize layoutClient() { return pxRect(0, 0, 8700, 5130).size(); }
   static QSize smallestClient() { return QSize(120, 1); }
 
   explicit Form4(core::App& app);

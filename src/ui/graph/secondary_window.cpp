@@ -21,7 +21,9 @@ void SecondaryWindow::showModelGeometry() {
   move(px(g.left), px(g.top));
   applyClientSize(QSize(px(g.width), px(g.height)) - frameExtra_);
   applying_ = false;
-  reportGeometry();
+  // The form keeps what it asked for; the program sets the four values one
+  // by one, and a size the window cannot take yet must not overwrite the
+  // others on the way. Moves and resizes the user makes are reported.
 }
 
 void SecondaryWindow::applyClientSize(QSize client) { resize(client.expandedTo(minimumSize())); }
