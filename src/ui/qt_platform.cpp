@@ -6,7 +6,6 @@
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QMessageBox>
-#include <QRegularExpression>
 #include <QScreen>
 
 namespace korvel::ui {
@@ -16,13 +15,6 @@ namespace {
 constexpr int kTwipsPerPixel = 15;
 
 QString qs(const std::string& s) { return QString::fromStdString(s); }
-
-// The extension a filter pattern names ("*.csv" -> "csv").
-QString suffixOf(const QString& pattern) {
-  static const QRegularExpression suffix(QStringLiteral("\\*\\.([A-Za-z0-9]+)"));
-  const QRegularExpressionMatch m = suffix.match(pattern);
-  return m.hasMatch() ? m.captured(1) : QString();
-}
 
 }  // namespace
 
@@ -62,12 +54,10 @@ bool QtPlatform::askYesNo(const std::string& text, const std::string& title) {
 
 std::optional<std::string> QtPlatform::chooseSaveFile(const core::SaveFileRequest& request) {
   QStringList filters;
-  QStringList suffixes;
   for (const auto& [label, pattern] : request.filters) {
     QString filter = qs(label);
     if (!filter.contains(QLatin1Char('('))) filter += QStringLiteral(" (") + qs(pattern) + QLatin1Char(')');
     filters << filter;
-    suffixes << suffixOf(qs(pattern));
   }
   QFileDialog dialog(dialogParent(), qs(request.title));
   dialog.setAcceptMode(QFileDialog::AcceptSave);
@@ -76,21 +66,16 @@ std::optional<std::string> QtPlatform::chooseSaveFile(const core::SaveFileReques
   const QFileInfo initial(qs(request.initialName));
   if (initial.isAbsolute()) dialog.setDirectory(initial.absolutePath());
   dialog.selectFile(initial.fileName());
-  // A name typed without an extension gets the one of the chosen file type,
-  // so that the type of the written file is always known.
-  if (!suffixes.isEmpty()) dialog.setDefaultSuffix(suffixes.front());
-  QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog, [&](const QString& filter) {
-    const qsizetype i = filters.indexOf(filter);
-    if (i >= 0) dialog.setDefaultSuffix(suffixes[i]);
-  });
+  // No default suffix: the file type is the end of the name as chosen.
   if (dialog.exec() != QDialog::Accepted) return std::nullopt;
   const QStringList chosen = dialog.selectedFiles();
   if (chosen.isEmpty()) return std::nullopt;
   return chosen.front().toStdString();
 }
 
-bool QtPlatform::printText(const std::string&, const std::string&, std::string& reason) {
-  reason = "このバージョンではまだ印刷できません。";
+bool QtPlatform::printText(const std::string& title, const std::string& text, std::string& reason) {
+  if (printer) return printer(title, text, reason);
+  reason = "プリンタが設定されていません。";
   return false;
 }
 

@@ -27,6 +27,9 @@ class QtPlatform : public core::Platform {
   std::pair<int, int> screenSize() override;
   void repaintField(const core::TextField& field) override;
 
+  // Prints one text on the default printer; set by the program.
+  std::function<bool(const std::string& title, const std::string& text, std::string& reason)> printer;
+
   // The windows that show the fields repaint them on request.
   std::function<void(const core::TextField&)> fieldRepainter;
 
