@@ -13,18 +13,18 @@ RemoteButtons::RemoteButtons(QWidget* parent, core::App& app) {
   const QFont small = arrowFont();
   QFont bold = small;
   bold.setBold(true);
-  struct Spec {
+  struct Button {
     const char* caption;
     const QFont* font;
     QPoint at;
   };
-  const Spec specs[] = {
+  const Button buttons[] = {
       {"◆", &small, {0, 0}},
       {"■", &small, {px(240), 0}},
       {"T", &bold, {0, px(240)}},
   };
   for (int n = 1; n <= 3; ++n) {
-    const Spec& s = specs[n - 1];
+    const Button& s = buttons[n - 1];
     auto* b = new QPushButton(QString::fromUtf8(s.caption), parent);
     b->setObjectName(QStringLiteral("Command%1").arg(n));
     b->setFont(*s.font);
