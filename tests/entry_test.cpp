@@ -114,6 +114,7 @@ TEST_F(AppTest, ValuesBeyondSixteenBitsAreRefused) {
     EXPECT_EQ(app->Text1.text(), "2024");
     EXPECT_EQ(platform.beeps, beeps + 1);
     EXPECT_EQ(app->Text4.text(), jd);
+    EXPECT_EQ(app->st.fieldcode, 0);  // typing in the field later does not recalculate
   }
   app->Text3.setText("40000");
   EXPECT_EQ(app->Text3.text(), "5");

@@ -264,6 +264,7 @@ class App {
 
   // The field of a code (1 2 3 7 8 9 12 17 18), or nullptr.
   TextField* fieldOf(int code);
+  int fieldCode(const TextField& field);
 
   // The numeric value of a field rounded to a state integer.
   static std::int16_t toState(double value);

@@ -45,10 +45,18 @@ bool App::acceptWhole(TextField& field) {
     const std::string before = field.previousText();
     platform_.beep();
     field.setText(before);
+    // The refused entry is used up: typing in the field later stays typing.
+    if (st.fieldcode == fieldCode(field)) st.fieldcode = 0;
     return false;
   }
   if (r != v) field.setText(plainText(r));
   return true;
+}
+
+int App::fieldCode(const TextField& field) {
+  for (int code : {1, 2, 3, 7, 8, 9, 12, 17, 18})
+    if (fieldOf(code) == &field) return code;
+  return 0;
 }
 
 double App::monthLength(double month, double year) const {
