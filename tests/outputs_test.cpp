@@ -228,6 +228,71 @@ TEST_F(OutputTest, AFailedWriteClosesTheFileAndKeepsEarlierLines) {
   EXPECT_EQ(written.substr(written.size() - 2), "\r\n");
 }
 
+// On the desktop the clock goes on while a message is up: this platform
+// lets one tick of a running calculation through inside each message (not
+// inside a message that a tick itself raised).
+class TickingPlatform : public HeadlessPlatform {
+ public:
+  App* app = nullptr;
+
+  void showError(const std::string& text, const std::string& title) override {
+    HeadlessPlatform::showError(text, title);
+    if (ticking_ || !app || !app->Timer1.running()) return;
+    ticking_ = true;
+    app->Timer1_Timer();
+    ticking_ = false;
+  }
+
+ private:
+  bool ticking_ = false;
+};
+
+// A file that fails as the box is checked during a run is reported once:
+// the ticks while the message is up do not write into it again.
+TEST(FileFailureDuringARunTest, IsReportedOnce) {
+  struct Case {
+    const char* what;
+    const char* file;      // under a scratch folder
+    rlim_t sizeLimit;      // bytes a file of this process may hold; 0 = no limit
+    const char* reason;
+  };
+  const Case cases[] = {
+      {"folder missing", "missing/moon.csv", 0, "フォルダが見つかりません"},
+      {"heading does not fit", "moon.csv", 10, "ファイルが大きすぎます"},
+  };
+  std::signal(SIGXFSZ, SIG_IGN);
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    TempDir dir;
+    TickingPlatform platform;
+    platform.clock = {2024, 7, 5, 8, 9, 3};
+    App app(platform);
+    platform.app = &app;
+    app.Form_Load();
+    app.Label19.setCaption((dir / c.file).string());
+    app.Command19_Click();
+    const std::string dayBefore = app.Text3.text();
+
+    rlimit old{};
+    getrlimit(RLIMIT_FSIZE, &old);
+    if (c.sizeLimit > 0) {
+      rlimit small = old;
+      small.rlim_cur = c.sizeLimit;
+      setrlimit(RLIMIT_FSIZE, &small);
+    }
+    app.Check5.setValue(1);
+    setrlimit(RLIMIT_FSIZE, &old);
+
+    ASSERT_EQ(platform.errors.size(), 1u);
+    EXPECT_NE(platform.errors[0].find(c.reason), std::string::npos) << platform.errors[0];
+    EXPECT_FALSE(app.Check5.checked());
+    EXPECT_FALSE(app.fileOpen());
+    // The run went on meanwhile, one day further.
+    EXPECT_TRUE(app.Timer1.running());
+    EXPECT_NE(app.Text3.text(), dayBefore);
+  }
+}
+
 TEST_F(OutputTest, QuittingClosesTheFileComplete) {
   TempDir dir;
   const fs::path path = dir / "moon.csv";

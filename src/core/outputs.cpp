@@ -112,11 +112,13 @@ std::string App::fileLineText() const {
 }
 
 // A file that cannot be created or written is closed, its box cleared, and
-// the user told which file and why; the lines already written stay.
+// the user told which file and why; the lines already written stay. The box
+// is cleared before the message: a running calculation goes on ticking while
+// the message is up, and its ticks must not write into the failed file.
 void App::fileFailure(const std::string& what, const std::string& reason) {
   outfile_.close();
-  platform_.showError("出力ファイル「" + Label19.caption() + "」" + what + "\n" + reason, st.apptitle);
   Check5.setValue(0);
+  platform_.showError("出力ファイル「" + Label19.caption() + "」" + what + "\n" + reason, st.apptitle);
 }
 
 std::string App::fileColumnsLine() const {
