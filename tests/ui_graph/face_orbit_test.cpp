@@ -333,6 +333,37 @@ TEST_F(RemoteTest, DiamondReversesOrStartsSquareStopsTPadOpens) {
   }
 }
 
+// The saved size is the outer frame; a window opened again gets the client
+// area it had, not one larger or smaller by the frame at every reopening.
+TEST_F(RemoteTest, ReopeningKeepsTheSizeTheUserGaveIt) {
+  struct Case {
+    int form;
+    void (App::*open)();
+    QSize size;
+  };
+  const Case cases[] = {
+      {5, &App::Command32_Click, QSize(220, 150)},
+      {6, &App::Command33_Click, QSize(130, 260)},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.form);
+    auto current = [&]() -> QWidget* {
+      if (c.form == 5) return window<ui::Form5>();
+      return window<ui::Form6>();
+    };
+    current()->resize(c.size);  // by the user
+    settle();
+    for (int round = 0; round < 3; ++round) {
+      current()->close();
+      deleteClosed();
+      (app.get()->*c.open)();
+      settle();
+      ASSERT_NE(current(), nullptr);
+      EXPECT_EQ(current()->size(), c.size) << "round " << round;
+    }
+  }
+}
+
 TEST_F(RemoteTest, TitlesCarryTheDateAndTime) {
   app->Check2.setValue(1);
   app->Text1.setText("1999");

@@ -1,5 +1,7 @@
 #include "ui/graph/secondary_window.h"
 
+#include <optional>
+
 #include <QCloseEvent>
 #include <QStyle>
 
@@ -7,11 +9,23 @@
 
 namespace korvel::ui {
 
+namespace {
+
+// The frame the window manager gave the last framed window. A window made
+// again is sized by it from the start: an assumed frame that differs from
+// the real one would make the window grow or shrink at every reopening.
+std::optional<QSize>& lastFrameExtra() {
+  static std::optional<QSize> extra;
+  return extra;
+}
+
+}  // namespace
+
 SecondaryWindow::SecondaryWindow(core::App& app, core::Form& form, Qt::WindowFlags flags)
     : QWidget(nullptr, flags), app_(app), form_(form) {
   setObjectName(QString::fromStdString(form.name()));
-  // Until the window manager has framed the window, a caption bar is assumed.
-  frameExtra_ = QSize(0, style()->pixelMetric(QStyle::PM_TitleBarHeight));
+  // Until a window has been framed, a caption bar is assumed.
+  frameExtra_ = lastFrameExtra().value_or(QSize(0, style()->pixelMetric(QStyle::PM_TitleBarHeight)));
 }
 
 void SecondaryWindow::showModelGeometry() {
@@ -34,7 +48,10 @@ void SecondaryWindow::reportGeometry() {
   if (detached_ || applying_) return;
   if (isVisible()) {
     const QSize framed = frameGeometry().size() - size();
-    if (framed.width() >= 0 && framed.height() > 0) frameExtra_ = framed;
+    if (framed.width() >= 0 && framed.height() > 0) {
+      frameExtra_ = framed;
+      lastFrameExtra() = framed;
+    }
   }
   const QRect frame = frameGeometry();
   const QSize outer = size() + frameExtra_;
