@@ -16,6 +16,11 @@ constexpr int kTwipsPerPixel = 15;
 
 QString qs(const std::string& s) { return QString::fromStdString(s); }
 
+// A question or message the user must answer stays above the pads and the
+// moon-face and orbit windows, which keep above all others and would hide
+// it (and the buttons that answer it) otherwise.
+void keepAboveOnTopWindows(QWidget& dialog) { dialog.setWindowFlag(Qt::WindowStaysOnTopHint, true); }
+
 }  // namespace
 
 QtPlatform::~QtPlatform() {
@@ -49,6 +54,7 @@ void QtPlatform::setBusy(bool busy) {
 bool QtPlatform::askYesNo(const std::string& text, const std::string& title) {
   QMessageBox box(QMessageBox::Question, qs(title), qs(text), QMessageBox::Yes | QMessageBox::No, dialogParent());
   box.setDefaultButton(QMessageBox::Yes);
+  keepAboveOnTopWindows(box);
   return box.exec() == QMessageBox::Yes;
 }
 
@@ -63,6 +69,7 @@ std::optional<std::string> QtPlatform::chooseSaveFile(const core::SaveFileReques
   dialog.setAcceptMode(QFileDialog::AcceptSave);
   dialog.setFileMode(QFileDialog::AnyFile);
   dialog.setNameFilters(filters);
+  keepAboveOnTopWindows(dialog);
   const QFileInfo initial(qs(request.initialName));
   if (initial.isAbsolute()) dialog.setDirectory(initial.absolutePath());
   dialog.selectFile(initial.fileName());
@@ -80,7 +87,9 @@ bool QtPlatform::printText(const std::string& title, const std::string& text, st
 }
 
 void QtPlatform::showError(const std::string& text, const std::string& title) {
-  QMessageBox::warning(dialogParent(), qs(title), qs(text));
+  QMessageBox box(QMessageBox::Warning, qs(title), qs(text), QMessageBox::Ok, dialogParent());
+  keepAboveOnTopWindows(box);
+  box.exec();
 }
 
 std::pair<int, int> QtPlatform::screenSize() {

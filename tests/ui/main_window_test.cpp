@@ -8,6 +8,7 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPaintEvent>
@@ -358,6 +359,42 @@ TEST(QtPlatformTest, NewMoonSearchRepaintsFieldsAndMoonWhileItRuns) {
   EXPECT_EQ(window.findChild<QLineEdit*>("Text1")->text(), "1999");
   for (core::TextField* f : fields)
     EXPECT_EQ(window.findChild<QLineEdit*>(QString::fromStdString(f->name()))->text().toStdString(), f->text());
+}
+
+// The pads and the moon-face and orbit windows stay above all others; a
+// question, message or save dialog that the user must answer stays above
+// them, not hidden under them.
+TEST(QtPlatformTest, DialogsStayAboveTheOnTopWindows) {
+  ui::QtPlatform platform;
+  bool onTop = false;
+  bool seen = false;
+  // Notes the dialog on the screen and dismisses it.
+  auto dismissNext = [&] {
+    seen = false;
+    QTimer::singleShot(0, [&] {
+      auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+      if (!dialog) return;
+      seen = true;
+      onTop = dialog->windowFlags().testFlag(Qt::WindowStaysOnTopHint);
+      dialog->reject();
+    });
+  };
+
+  dismissNext();
+  EXPECT_FALSE(platform.askYesNo("Ｋｏｒｖｅｌ を終了しますか ?", "Korvel  Ver 1.96"));
+  EXPECT_TRUE(seen && onTop) << "question";
+
+  dismissNext();
+  platform.showError("印刷できませんでした。", "Korvel - Data -");
+  EXPECT_TRUE(seen && onTop) << "message";
+
+  dismissNext();
+  core::SaveFileRequest request;
+  request.title = "Korvel - File Output -";
+  request.initialName = "Moondata";
+  request.filters = {{"Csv ﾌｧｲﾙ (*.csv)", "*.csv"}};
+  EXPECT_EQ(platform.chooseSaveFile(request), std::nullopt);
+  EXPECT_TRUE(seen && onTop) << "save dialog";
 }
 
 TEST(QtPlatformTest, BusyPointerNestsAndScreenSizeIsInTwips) {
