@@ -34,7 +34,6 @@ int main(int argc, char* argv[]) {
   korvel::ui::WindowHost host(app);
   korvel::ui::attachTenKeyPad(app, &host.mainWindow());
   host.mainWindow().onFieldDoubleClick = [&app](int code) { korvel::ui::openTenKeyPad(app, code); };
-  host.onQuit = [] { QCoreApplication::quit(); };
   host.start();
   return QApplication::exec();
 }

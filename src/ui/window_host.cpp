@@ -1,5 +1,6 @@
 #include "ui/window_host.h"
 
+#include <QCoreApplication>
 #include <QMessageBox>
 #include <QStyle>
 #include <QTimer>
@@ -28,6 +29,7 @@ QString windowName(const core::Form& form) {
 }  // namespace
 
 WindowHost::WindowHost(core::App& app) : app_(app), form1_(std::make_unique<Form1>(app)) {
+  onQuit = [] { QCoreApplication::exit(0); };
   form1_->onClosed = [this] {
     if (onQuit) onQuit();
   };

@@ -28,7 +28,9 @@ class WindowHost {
 
   Form1& mainWindow() { return *form1_; }
 
-  // The main window was closed for good.
+  // The main window was closed for good. By default the event loop ends
+  // at once: the user has answered the question, so no window is asked
+  // again.
   std::function<void()> onQuit;
 
   // A window the model asked for that has no screen window attached (a

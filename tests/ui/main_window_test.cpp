@@ -255,6 +255,33 @@ TEST_F(MainWindowTest, QuitQuestionNoKeepsRunningYesEnds) {
   EXPECT_EQ(quits, 1);
 }
 
+// The program's own end: a Yes ends the event loop at once, with one
+// question, while a calculation runs; it does not wait for the window
+// system to find the last window closed, nor ask the windows again.
+TEST(ProgramEndTest, YesEndsTheEventLoopAfterOneQuestion) {
+  FakePlatform platform;
+  core::App app(platform);
+  ui::WindowHost host(app);  // its own way of ending the program
+  host.start();
+  host.mainWindow().findChild<QPushButton*>("Command19")->click();
+  platform.answers = {true};
+
+  const bool lastWindowQuits = QGuiApplication::quitOnLastWindowClosed();
+  QGuiApplication::setQuitOnLastWindowClosed(false);
+  QTimer::singleShot(0, &host.mainWindow(), [&] { host.mainWindow().close(); });
+  // Only a guard against hanging the test run: an end that did not come.
+  QTimer guard;
+  guard.setSingleShot(true);
+  QObject::connect(&guard, &QTimer::timeout, [] { QCoreApplication::exit(2); });
+  guard.start(20000);
+  const int code = QApplication::exec();
+  QGuiApplication::setQuitOnLastWindowClosed(lastWindowQuits);
+
+  EXPECT_EQ(code, 0);
+  EXPECT_EQ(platform.questions.size(), 1u);
+  EXPECT_FALSE(host.mainWindow().isVisible());
+}
+
 TEST_F(MainWindowTest, WindowsOfLaterVersionsAreAnnouncedNotFaked) {
   button(23)->click();  // ﾃﾞｰﾀﾌｫｰﾑ表示
   button(32)->click();  // 月相拡大
