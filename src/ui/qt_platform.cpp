@@ -7,12 +7,12 @@
 #include <QGuiApplication>
 #include <QMessageBox>
 #include <QScreen>
+#include "ui/twips.h"
 
 namespace korvel::ui {
 
 namespace {
 
-constexpr int kTwipsPerPixel = 15;
 
 QString qs(const std::string& s) { return QString::fromStdString(s); }
 

@@ -8,12 +8,12 @@
 #include "core/app.h"
 #include "ui/main/form1.h"
 #include "ui/qt_platform.h"
+#include "ui/twips.h"
 
 namespace korvel::ui {
 
 namespace {
 
-constexpr int kTwipsPerPixel = 15;
 
 QString windowName(const core::Form& form) {
   const std::string& n = form.name();

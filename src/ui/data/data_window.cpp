@@ -17,21 +17,12 @@
 #include <QTextDocument>
 
 #include "core/app.h"
+#include "ui/twips.h"
 
 namespace korvel::ui {
 
 namespace {
 
-constexpr int kTwipsPerPixel = 15;
-
-int px(int twips) { return static_cast<int>(std::lround(twips / static_cast<double>(kTwipsPerPixel))); }
-
-// A rectangle in twips to logical pixels; shared edges stay shared.
-QRect pxRect(int left, int top, int width, int height) {
-  const int l = px(left);
-  const int t = px(top);
-  return QRect(l, t, px(left + width) - l, px(top + height) - t);
-}
 
 // The client area the window is laid out for.
 constexpr int kClientWidthTwips = 8640;

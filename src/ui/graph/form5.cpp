@@ -8,14 +8,6 @@
 
 namespace korvel::ui {
 
-namespace {
-
-constexpr Qt::WindowFlags kOnTopFlags = Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                                        Qt::WindowSystemMenuHint | Qt::WindowMinMaxButtonsHint |
-                                        Qt::WindowCloseButtonHint | Qt::WindowStaysOnTopHint;
-
-}  // namespace
-
 NormalisedSurface::NormalisedSurface(QColor background) : inner_(QSizeF(1, 1), QSize(1, 1), 1.0, background) {}
 
 void NormalisedSurface::resize(QSize pixels, qreal dpr) {

@@ -10,14 +10,6 @@
 
 namespace korvel::ui {
 
-namespace {
-
-constexpr Qt::WindowFlags kOnTopFlags = Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                                        Qt::WindowSystemMenuHint | Qt::WindowMinMaxButtonsHint |
-                                        Qt::WindowCloseButtonHint | Qt::WindowStaysOnTopHint;
-
-}  // namespace
-
 Form6::Form6(core::App& app)
     : SecondaryWindow(app, app.form6, kOnTopFlags),
       surface_(QSizeF(kTwipsPerPixel, kTwipsPerPixel), QSize(1, 1), devicePixelRatioF(),

@@ -8,6 +8,7 @@
 #include <QRect>
 #include <QSize>
 #include <QWidget>
+#include "ui/twips.h"
 
 namespace korvel::core {
 class App;
@@ -16,16 +17,10 @@ class Form;
 
 namespace korvel::ui {
 
-inline constexpr int kTwipsPerPixel = 15;
-
-inline int px(double twips) { return static_cast<int>(std::lround(twips / kTwipsPerPixel)); }
-
-// A rectangle in twips to logical pixels; shared edges stay shared.
-inline QRect pxRect(int left, int top, int width, int height) {
-  const int l = px(left);
-  const int t = px(top);
-  return QRect(l, t, px(left + width) - l, px(top + height) - t);
-}
+// The small sizable windows that stay above the others.
+inline constexpr Qt::WindowFlags kOnTopFlags = Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                                               Qt::WindowSystemMenuHint | Qt::WindowMinMaxButtonsHint |
+                                               Qt::WindowCloseButtonHint | Qt::WindowStaysOnTopHint;
 
 class SecondaryWindow : public QWidget {
  public:

@@ -22,23 +22,14 @@
 
 #include "core/app.h"
 #include "ui/app_setup.h"
+#include "ui/twips.h"
 
 namespace korvel::ui {
 
 namespace {
 
-constexpr int kTwipsPerPixel = 15;
 
-int px(int twips) { return static_cast<int>(std::lround(twips / static_cast<double>(kTwipsPerPixel))); }
-
-// A rectangle in twips to logical pixels; shared edges stay shared.
-QRect pxRect(int left, int top, int width, int height) {
-  const int l = px(left);
-  const int t = px(top);
-  return QRect(l, t, px(left + width) - l, px(top + height) - t);
-}
-
-QRect pxRect(const QRect& twips) { return pxRect(twips.x(), twips.y(), twips.width(), twips.height()); }
+QRect pxRect(const QRect& twips) { return ui::pxRect(twips.x(), twips.y(), twips.width(), twips.height()); }
 
 QString qs(const char* utf8) { return QString::fromUtf8(utf8); }
 

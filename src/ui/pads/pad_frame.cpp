@@ -25,14 +25,6 @@ QMargins measured(const QWidget* window) {
 
 }  // namespace
 
-int px(int twips) { return static_cast<int>(std::lround(twips / static_cast<double>(kTwipsPerPixel))); }
-
-QRect pxRect(int left, int top, int width, int height) {
-  const int l = px(left);
-  const int t = px(top);
-  return QRect(l, t, px(left + width) - l, px(top + height) - t);
-}
-
 QWidget* findMainWindow() {
   for (QWidget* w : QApplication::topLevelWidgets())
     if (w->objectName() == QLatin1String("Form1")) return w;

@@ -5,16 +5,15 @@
 #include <QRect>
 
 #include "core/form.h"
+#include "ui/twips.h"
 
 class QWidget;
 
 namespace korvel::ui::pads {
 
-inline constexpr int kTwipsPerPixel = 15;
-
-int px(int twips);
-// A rectangle in twips to logical pixels; shared edges stay shared.
-QRect pxRect(int left, int top, int width, int height);
+using ui::kTwipsPerPixel;
+using ui::px;
+using ui::pxRect;
 
 // The frame a window manager puts around a pad: the window's own once it
 // has been on the screen, else that of the main window, else the last one
