@@ -15,6 +15,31 @@ using core::App;
 using core::HeadlessPlatform;
 using core::LocalTime;
 
+using Fields = std::array<std::string, 6>;
+
+// The six date and time fields as they read.
+inline Fields fieldsOf(const App& a) {
+  return {a.Text1.text(), a.Text2.text(), a.Text3.text(), a.Text7.text(), a.Text8.text(), a.Text9.text()};
+}
+
+// Ticks the continuous calculation until it stops (at most `limit` ticks).
+inline int runUntilStopped(App& a, int limit = 2000) {
+  int ticks = 0;
+  while (a.Timer1.running() && ticks < limit) {
+    a.Timer1_Timer();
+    ++ticks;
+  }
+  return ticks;
+}
+
+// Counts recalculations through the data list: each one lists a line, and
+// the count is then app.st.listcount.
+inline void countRecalculations(App& a) {
+  a.Text18.setText("600");
+  a.Check4.setValue(1);
+  a.st.listcount = 0;
+}
+
 class AppTest : public ::testing::Test {
  protected:
   HeadlessPlatform platform;
@@ -39,20 +64,9 @@ class AppTest : public ::testing::Test {
     a.Text9.setText(std::to_string(s));
   }
 
-  std::array<std::string, 6> fields() const {
-    return {app->Text1.text(), app->Text2.text(), app->Text3.text(),
-            app->Text7.text(), app->Text8.text(), app->Text9.text()};
-  }
-
-  // Counts recalculations through the data list: each one lists a line.
-  void countRecalculations() {
-    app->Text18.setText("600");
-    app->Check4.setValue(1);
-    app->st.listcount = 0;
-  }
+  Fields fields() const { return fieldsOf(*app); }
+  void countRecalculations() { test::countRecalculations(*app); }
   int recalculations() const { return app->st.listcount; }
 };
-
-using Fields = std::array<std::string, 6>;
 
 }  // namespace korvel::test

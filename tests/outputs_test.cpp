@@ -58,15 +58,7 @@ class OutputTest : public AppTest {
     app->Text14.setText(" 1.234560000000");
   }
 
-  // Ticks the continuous calculation until it stops (at most `limit` ticks).
-  int runUntilStopped(int limit = 2000) {
-    int ticks = 0;
-    while (app->Timer1.running() && ticks < limit) {
-      app->Timer1_Timer();
-      ++ticks;
-    }
-    return ticks;
-  }
+  int runUntilStopped() { return test::runUntilStopped(*app); }
 };
 
 TEST_F(OutputTest, ListLineFormats) {

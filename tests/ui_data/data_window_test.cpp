@@ -25,6 +25,7 @@
 #include <QStyle>
 
 #include "core/app.h"
+#include "../app_fixture.h"
 #include "core/outfile.h"
 #include "ui/data/data_window.h"
 #include "ui/data/print_text.h"
@@ -151,14 +152,7 @@ class DataWindowTest : public ::testing::Test {
     return lines;
   }
 
-  int runUntilStopped(int limit = 2000) {
-    int ticks = 0;
-    while (app->Timer1.running() && ticks < limit) {
-      app->Timer1_Timer();
-      ++ticks;
-    }
-    return ticks;
-  }
+  int runUntilStopped() { return test::runUntilStopped(*app); }
 
   // A listing of `lines` lines run to its end by the main window's 連続推算.
   void listRun(int lines) {

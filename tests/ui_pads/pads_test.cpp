@@ -15,6 +15,7 @@
 #include <QTest>
 
 #include "core/app.h"
+#include "../app_fixture.h"
 #include "ui/pads/pads.h"
 
 namespace korvel {
@@ -23,7 +24,7 @@ namespace {
 using core::App;
 using core::HeadlessPlatform;
 using core::LocalTime;
-using Fields = std::array<std::string, 6>;
+using test::Fields;
 
 constexpr int kTwips = 15;
 
@@ -81,17 +82,8 @@ class PadsTest : public ::testing::Test {
     for (std::size_t i = 0; i < f.size(); ++i) fields[i]->setText(f[i]);
   }
 
-  Fields fields() const {
-    return {app->Text1.text(), app->Text2.text(), app->Text3.text(),
-            app->Text7.text(), app->Text8.text(), app->Text9.text()};
-  }
-
-  // Each recalculation lists one line in the data list.
-  void countRecalculations() {
-    app->Text18.setText("600");
-    app->Check4.setValue(1);
-    app->st.listcount = 0;
-  }
+  Fields fields() const { return test::fieldsOf(*app); }
+  void countRecalculations() { test::countRecalculations(*app); }
   int recalculations() const { return app->st.listcount; }
 
   QWidget* tenKey() { return topLevel("Form2"); }
