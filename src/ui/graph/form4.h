@@ -7,7 +7,7 @@
 
 #include <QFrame>
 
-#include "ui/graph/secondary_window.h"
+#include "ui/secondary_window.h"
 #include "ui/qt_surface.h"
 
 class QCheckBox;

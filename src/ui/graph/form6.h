@@ -4,7 +4,7 @@
 #pragma once
 
 #include "ui/graph/remote_buttons.h"
-#include "ui/graph/secondary_window.h"
+#include "ui/secondary_window.h"
 #include "ui/qt_surface.h"
 
 class QCheckBox;

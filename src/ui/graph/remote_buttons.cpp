@@ -4,7 +4,7 @@
 
 #include "core/app.h"
 #include "ui/app_setup.h"
-#include "ui/graph/secondary_window.h"
+#include "ui/secondary_window.h"
 
 namespace korvel::ui {
 

@@ -38,13 +38,16 @@ class SecondaryWindow : public QWidget {
   bool detached() const { return detached_; }
 
   // What the frame adds to the client area, in logical pixels: measured once
-  // the window manager has framed the window, estimated before.
+  // the window manager has framed the window (or an earlier window of the
+  // same form), estimated before.
   QSize frameExtra() const { return frameExtra_; }
 
  protected:
   // Gives the client area this size (logical pixels), within the window's limits.
   virtual void applyClientSize(QSize client);
-  // Tells the form where the window is and how large it is.
+  // Tells the form where the window is and how large it is. Twips that
+  // round to the pixels the window has are kept as the form holds them, so
+  // a place survives the round trip unchanged.
   void reportGeometry();
 
   void moveEvent(QMoveEvent* event) override;
@@ -56,6 +59,7 @@ class SecondaryWindow : public QWidget {
   core::App& app_;
   core::Form& form_;
   QSize frameExtra_;
+  QSize placedWith_;  // the frame assumed at the last placing
   bool detached_ = false;
   bool applying_ = false;
 };

@@ -1,6 +1,7 @@
-#include "ui/graph/secondary_window.h"
+#include "ui/secondary_window.h"
 
-#include <optional>
+#include <map>
+#include <string>
 
 #include <QCloseEvent>
 #include <QStyle>
@@ -11,12 +12,13 @@ namespace korvel::ui {
 
 namespace {
 
-// The frame the window manager gave the last framed window. A window made
-// again is sized by it from the start: an assumed frame that differs from
-// the real one would make the window grow or shrink at every reopening.
-std::optional<QSize>& lastFrameExtra() {
-  static std::optional<QSize> extra;
-  return extra;
+// The frame the window manager gave the last framed window of each form. A
+// window made again is sized by it from the start: an assumed frame that
+// differs from the real one would make the window grow or shrink at every
+// reopening.
+std::map<std::string, QSize>& framesSeen() {
+  static std::map<std::string, QSize> frames;
+  return frames;
 }
 
 }  // namespace
@@ -24,14 +26,16 @@ std::optional<QSize>& lastFrameExtra() {
 SecondaryWindow::SecondaryWindow(core::App& app, core::Form& form, Qt::WindowFlags flags)
     : QWidget(nullptr, flags), app_(app), form_(form) {
   setObjectName(QString::fromStdString(form.name()));
-  // Until a window has been framed, a caption bar is assumed.
-  frameExtra_ = lastFrameExtra().value_or(QSize(0, style()->pixelMetric(QStyle::PM_TitleBarHeight)));
+  // Until a window of the form has been framed, a caption bar is assumed.
+  const auto seen = framesSeen().find(form.name());
+  frameExtra_ = seen != framesSeen().end() ? seen->second : QSize(0, style()->pixelMetric(QStyle::PM_TitleBarHeight));
 }
 
 void SecondaryWindow::showModelGeometry() {
   // A copy: the moves below report back into the form.
   const core::Geometry g = form_.geometry();
   applying_ = true;
+  placedWith_ = frameExtra_;
   move(px(g.left), px(g.top));
   applyClientSize(QSize(px(g.width), px(g.height)) - frameExtra_);
   applying_ = false;
@@ -50,13 +54,25 @@ void SecondaryWindow::reportGeometry() {
     const QSize framed = frameGeometry().size() - size();
     if (framed.width() >= 0 && framed.height() > 0) {
       frameExtra_ = framed;
-      lastFrameExtra() = framed;
+      framesSeen()[form_.name()] = framed;
     }
   }
-  const QRect frame = frameGeometry();
+  if (frameExtra_ != placedWith_) {
+    // The frame turned out other than assumed: the client area is sized
+    // again so that the outer size stays the form's.
+    showModelGeometry();
+    return;
+  }
+  const QPoint at = frameGeometry().topLeft();
   const QSize outer = size() + frameExtra_;
-  form_.geometryFromView({frame.x() * kTwipsPerPixel, frame.y() * kTwipsPerPixel, outer.width() * kTwipsPerPixel,
-                          outer.height() * kTwipsPerPixel});
+  const core::Geometry& g = form_.geometry();
+  core::Geometry now = g;
+  if (px(g.left) != at.x()) now.left = at.x() * kTwipsPerPixel;
+  if (px(g.top) != at.y()) now.top = at.y() * kTwipsPerPixel;
+  if (px(g.width) != outer.width()) now.width = outer.width() * kTwipsPerPixel;
+  if (px(g.height) != outer.height()) now.height = outer.height() * kTwipsPerPixel;
+  if (now.left != g.left || now.top != g.top || now.width != g.width || now.height != g.height)
+    form_.geometryFromView(now);
 }
 
 void SecondaryWindow::moveEvent(QMoveEvent* event) {
