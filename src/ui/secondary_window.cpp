@@ -63,7 +63,8 @@ void SecondaryWindow::reportGeometry() {
     showModelGeometry();
     return;
   }
-  const QPoint at = frameGeometry().topLeft();
+  // pos() is where move() puts the window: the frame's corner.
+  const QPoint at = pos();
   const QSize outer = size() + frameExtra_;
   const core::Geometry& g = form_.geometry();
   core::Geometry now = g;

@@ -1,22 +1,18 @@
 #include "ui/data/data_window.h"
 
 #include <array>
-#include <cmath>
 #include <functional>
-#include <memory>
-#include <optional>
 
-#include <QCloseEvent>
 #include <QFontDatabase>
 #include <QPlainTextEdit>
-#include <QPointer>
 #include <QPushButton>
 #include <QScrollBar>
-#include <QStyle>
 #include <QTextCursor>
 #include <QTextDocument>
 
 #include "core/app.h"
+#include "ui/form_binding.h"
+#include "ui/secondary_window.h"
 #include "ui/twips.h"
 
 namespace korvel::ui {
@@ -74,16 +70,12 @@ namespace {
 // The Qt window of the data window. It holds nothing of its own: the list
 // text, the caption and the place are the model's, and the buttons call the
 // model's handlers.
-class DataWindow : public QWidget {
+class DataWindow : public SecondaryWindow {
  public:
-  // `frame`: the frame margins the window system gave an earlier data
-  // window, kept for the next one.
-  DataWindow(core::App& app, std::optional<QMargins>& frame)
-      : QWidget(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                             Qt::WindowCloseButtonHint),
-        app_(app),
-        frame_(frame) {
-    setObjectName(QStringLiteral("Form3"));
+  explicit DataWindow(core::App& model)
+      : SecondaryWindow(model, model.form3,
+                        Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                            Qt::WindowCloseButtonHint) {
     // Closing this window never ends the program.
     setAttribute(Qt::WA_QuitOnClose, false);
     QPalette palette = this->palette();
@@ -106,15 +98,15 @@ class DataWindow : public QWidget {
 
     const std::array<std::function<void()>, 10> actions = {
         nullptr,
-        [this] { app_.Form3_Command1_Click(); },
-        [this] { app_.Form3_Command2_Click(); },
+        [this] { app().Form3_Command1_Click(); },
+        [this] { app().Form3_Command2_Click(); },
         nullptr,
-        [this] { app_.Form3_Command4_Click(); },
-        [this] { app_.Form3_Command5_Click(); },
-        [this] { app_.Form3_Command6_Click(); },
-        [this] { app_.Form3_Command7_Click(); },
+        [this] { app().Form3_Command4_Click(); },
+        [this] { app().Form3_Command5_Click(); },
+        [this] { app().Form3_Command6_Click(); },
+        [this] { app().Form3_Command7_Click(); },
         nullptr,
-        [this] { app_.Form3_Command9_Click(); },
+        [this] { app().Form3_Command9_Click(); },
     };
     QWidget* previous = list_;  // the list comes first in the tab order
     for (int n = 1; n <= 9; ++n) {
@@ -131,13 +123,11 @@ class DataWindow : public QWidget {
   }
 
   void showCaptions() {
-    for (int n = 1; n <= 9; ++n) buttons_[n]->setText(QString::fromStdString(app_.form3.captions[n]));
+    for (int n = 1; n <= 9; ++n) buttons_[n]->setText(QString::fromStdString(app().form3.captions[n]));
   }
 
-  void showCaption() { setWindowTitle(QString::fromStdString(app_.form3.caption())); }
-
   void resetList() {
-    list_->setPlainText(widgetText(app_.form3.Text1.text()));
+    list_->setPlainText(widgetText(app().form3.Text1.text()));
     followNewest();
   }
 
@@ -155,178 +145,41 @@ class DataWindow : public QWidget {
     if (!bar->isSliderDown()) bar->setValue(bar->maximum());
   }
 
-  // The model's place is the outer frame in twips; the window is moved by
-  // its frame and its client area sized to the frame less its margins.
-  void showGeometry() {
-    const core::Geometry& g = app_.form3.geometry();
-    const QMargins m = frameMarginsNow();
-    placedWith_ = m;
-    QSize client = size();
-    const int width = px(g.width) - m.left() - m.right();
-    const int height = px(g.height) - m.top() - m.bottom();
-    if (g.width > 0 && width > 0) client.setWidth(width);
-    if (g.height > 0 && height > 0) client.setHeight(height);
-    placing_ = true;
-    if (client != size()) setFixedSize(client);
-    const QPoint at(px(g.left), px(g.top));
-    if (pos() != at) move(at);
-    placing_ = false;
-  }
-
-  // The user (or the window system) moved the window: the model learns the
-  // new place. Twips that round to the same pixels are kept as they are.
-  void reportGeometry() {
-    if (placing_ || released_ || !app_.form3.loaded()) return;
-    const QMargins m = frameMarginsNow();
-    if (m != placedWith_) {
-      // The frame turned out other than assumed: the client area is sized
-      // again so that the outer size stays the model's.
-      showGeometry();
-      return;
-    }
-    const int outerW = width() + m.left() + m.right();
-    const int outerH = height() + m.top() + m.bottom();
-    const core::Geometry& g = app_.form3.geometry();
-    core::Geometry now = g;
-    if (px(g.left) != pos().x()) now.left = pos().x() * kTwipsPerPixel;
-    if (px(g.top) != pos().y()) now.top = pos().y() * kTwipsPerPixel;
-    if (px(g.width) != outerW) now.width = outerW * kTwipsPerPixel;
-    if (px(g.height) != outerH) now.height = outerH * kTwipsPerPixel;
-    if (now.left != g.left || now.top != g.top || now.width != g.width || now.height != g.height)
-      app_.form3.geometryFromView(now);
-  }
-
-  // Follow the model hooks only while the window is the model's.
-  void release() { released_ = true; }
-
  protected:
-  void closeEvent(QCloseEvent* event) override {
-    // The close box: the model runs its closing steps and destroys the window.
-    if (!released_ && app_.form3.loaded()) app_.form3.unload();
-    event->accept();
-  }
-
-  void moveEvent(QMoveEvent* event) override {
-    QWidget::moveEvent(event);
-    reportGeometry();
-  }
-
-  void resizeEvent(QResizeEvent* event) override {
-    QWidget::resizeEvent(event);
-    reportGeometry();
+  // The window has one size: the client area the form's outer size leaves.
+  void applyClientSize(QSize client) override {
+    QSize fixed = size();
+    if (client.width() > 0) fixed.setWidth(client.width());
+    if (client.height() > 0) fixed.setHeight(client.height());
+    if (fixed != size()) setFixedSize(fixed);
   }
 
   void showEvent(QShowEvent* event) override {
-    QWidget::showEvent(event);
-    reportGeometry();
+    SecondaryWindow::showEvent(event);
     followNewest();
   }
 
  private:
-  // The frame around the client area: the real one once the window system
-  // has framed this window or an earlier one; before that a caption bar and
-  // no borders. The same margins serve both directions, so that a place
-  // survives the round trip through the model unchanged.
-  QMargins frameMarginsNow() const {
-    const QRect frame = frameGeometry();
-    const QRect client = geometry();
-    if (frame != client)
-      frame_ = QMargins(client.left() - frame.left(), client.top() - frame.top(), frame.right() - client.right(),
-                        frame.bottom() - client.bottom());
-    if (frame_) return *frame_;
-    return QMargins(0, style()->pixelMetric(QStyle::PM_TitleBarHeight), 0, 0);
-  }
-
-  core::App& app_;
   QPlainTextEdit* list_ = nullptr;
   std::array<QPushButton*, 10> buttons_{};
-  std::optional<QMargins>& frame_;
-  QMargins placedWith_;  // the frame margins of the last placing
-  bool placing_ = false;
-  bool released_ = false;
-};
-
-// Keeps the model's data window and its Qt window together.
-class DataWindowBinding {
- public:
-  explicit DataWindowBinding(core::App& app) : app_(app) {}
-  DataWindowBinding(const DataWindowBinding&) = delete;
-  DataWindowBinding& operator=(const DataWindowBinding&) = delete;
-  ~DataWindowBinding() { delete window_.data(); }
-
-  void create() {
-    discard();
-    window_ = new DataWindow(app_, frame_);
-    window_->showCaption();
-    window_->showCaptions();
-    window_->showGeometry();
-    window_->resetList();
-  }
-
-  // The model has dropped the window. It may be inside the window's own
-  // close event, so the widget goes away once that has returned.
-  void discard() {
-    if (!window_) return;
-    DataWindow* old = window_;
-    window_ = nullptr;
-    old->release();
-    old->hide();
-    old->deleteLater();
-  }
-
-  void show() {
-    if (!window_) create();
-    window_->show();
-    window_->reportGeometry();  // the frame may be known only now
-    window_->raise();
-    window_->activateWindow();
-  }
-
-  void hide() {
-    if (window_) window_->hide();
-  }
-
-  DataWindow* window() const { return window_; }
-
- private:
-  core::App& app_;
-  QPointer<DataWindow> window_;
-  std::optional<QMargins> frame_;
 };
 
 }  // namespace
 
 void attachDataWindow(core::App& app) {
-  auto binding = std::make_shared<DataWindowBinding>(app);
+  auto b = bindForm<DataWindow>(app, app.form3);
   core::DataForm& form = app.form3;
-
-  form.onViewCreate = [binding] { binding->create(); };
-  form.onViewDestroy = [binding] { binding->discard(); };
-  form.onViewShow = [binding] { binding->show(); };
-  form.onViewHide = [binding] { binding->hide(); };
-  form.onViewGeometry = [binding] {
-    if (DataWindow* w = binding->window()) w->showGeometry();
-  };
-  form.onViewCaption = [binding] {
-    if (DataWindow* w = binding->window()) w->showCaption();
-  };
   // The load assigns the button captions; they show once it has run.
-  form.onLoad = [binding, load = form.onLoad] {
+  form.onLoad = [b, load = form.onLoad] {
     if (load) load();
-    if (DataWindow* w = binding->window()) w->showCaptions();
+    if (b->window) b->window->showCaptions();
   };
-  form.Text1.onReset = [binding] {
-    if (DataWindow* w = binding->window()) w->resetList();
+  form.Text1.onReset = [b] {
+    if (b->window) b->window->resetList();
   };
-  form.Text1.onAppend = [binding](const std::string& part) {
-    if (DataWindow* w = binding->window()) w->appendList(part);
+  form.Text1.onAppend = [b](const std::string& part) {
+    if (b->window) b->window->appendList(part);
   };
-
-  // Attached to a model that already has the window.
-  if (form.loaded()) {
-    binding->create();
-    if (form.visible()) binding->show();
-  }
 }
 
 }  // namespace korvel::ui
