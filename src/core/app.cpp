@@ -238,10 +238,6 @@ void App::Command21_Click() {
   Check1.setValue(0);
 }
 
-void App::Command22_Click() {
-  // The window closes itself, which asks Form_QueryUnload.
-}
-
 void App::Command23_Click() { form3.show(); }
 
 void App::Command24_Click() {

@@ -152,7 +152,8 @@ class App {
 
   // ---- start-up and shut-down ---------------------------------------------
   void Form_Load();
-  // Closes the other windows and asks; `cancel` set keeps the program.
+  // Every way of closing the main window (its close box, "閉じる") comes
+  // here: closes the other windows and asks; `cancel` set keeps the program.
   void Form_QueryUnload(bool& cancel);
   void Form_Paint();
 
@@ -191,7 +192,6 @@ class App {
   void Command19_Click();  // 連続推算
   void Command20_Click();  // 基準指定
   void Command21_Click();  // 基準ｸﾘｱ
-  void Command22_Click();  // 閉じる: the window asks Form_QueryUnload
   void Command23_Click();  // ﾃﾞｰﾀﾌｫｰﾑ表示
   void Command24_Click();  // ﾃﾞｰﾀﾌｫｰﾑｸﾘｱ
   void Command27_Click();  // ｸﾞﾗﾌﾌｫｰﾑ表示

@@ -28,7 +28,7 @@ struct Binding {
   core::App& app;
   core::Form& form;
   QPointer<Window> window;
-  std::function<void(Window&)> lend;  // hands the window's surface to the model
+  std::function<void(Window&)> lend;  // hands a new window's surface to the model
   std::function<void()> takeBack;     // and takes it back
 };
 
